@@ -17,6 +17,8 @@ class Kayit {
 public:
     virtual ~Kayit() = default;
     virtual const char* tipAdi() const = 0;
+    // The base carries no state, so records compare by their own fields only.
+    bool operator==(const Kayit&) const { return true; }
 
 protected:
     Kayit() = default;
