@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "shell/uygulama.h"
+
+int main(int argc, char** argv)
+{
+    return zelvar::uygulamaCalistir(argc, argv);
+}

@@ -2,7 +2,7 @@
 #include "katalog.h"
 #include "proxim.h"
 #include "tel.h"
-#include "yardim_sahtesunucu.h"
+#include "sahtesunucu.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "yardim_sahtesunucu.h"
+#include "sahtesunucu.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
