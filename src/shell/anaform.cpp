@@ -2,6 +2,7 @@
 
 #include "basket/sutunlar.h"
 #include "catalogue/sutunlar.h"
+#include "girisformu.h"
 #include "platform/kabuk.h"
 #include "platform/kimlik.h"
 #include "platform/surec.h"
@@ -228,7 +229,15 @@ void TForm1::sekmeleriKur(QWidget* ust)
     sPageControl1->tabBar()->setExpanding(false);
     QFont sekmeYazisi(QStringLiteral("Tahoma"));
     sekmeYazisi.setPixelSize(13);
+    sekmeYazisi.setBold(true);
     sPageControl1->tabBar()->setFont(sekmeYazisi);
+    // White captions on the dark blue of the header rows.
+    QPalette sekmeRengi = sPageControl1->tabBar()->palette();
+    for (auto rol : {QPalette::Window, QPalette::Button})
+        sekmeRengi.setColor(rol, kLacivert);
+    for (auto rol : {QPalette::WindowText, QPalette::ButtonText})
+        sekmeRengi.setColor(rol, Qt::white);
+    sPageControl1->tabBar()->setPalette(sekmeRengi);
 
     for (const SekmeTanimi& t : kSekmeler) {
         auto* sayfa = new QWidget(sPageControl1);
@@ -238,7 +247,7 @@ void TForm1::sekmeleriKur(QWidget* ust)
         auto* izgara = new Izgara(sayfa);
         izgara->setObjectName(QString::fromLatin1(t.izgaraAdi));
         yerlesim->addWidget(izgara);
-        sPageControl1->addTab(sayfa, simge(t.simge), QString::fromUtf8(t.baslik));
+        sPageControl1->addTab(sayfa, simge(t.simge, Qt::white), QString::fromUtf8(t.baslik));
         if (qstrcmp(t.ad, "skampanyali") == 0)
             skampanyali = sayfa;
     }
@@ -247,6 +256,11 @@ void TForm1::sekmeleriKur(QWidget* ust)
     izgara(QStringLiteral("ssepet"))->setSutunlar(sepetSutunlari());
     izgara(QStringLiteral("syeniler"))->setSutunlar(yeniStokSutunlari());
     izgara(QStringLiteral("skampanyali"))->setSutunlar(kampanyaliSutunlari());
+    // Until a tab brings its own width rule, its columns share the width by weight.
+    for (const SekmeTanimi& t : kSekmeler) {
+        Izgara* g = izgara(QString::fromLatin1(t.ad));
+        connect(g, &Izgara::boyutDegisti, g, [g] { g->agirligaGoreBoyutla(); });
+    }
     // The previous-orders grid marks its selection with the header colours.
     izgara(QStringLiteral("sonceki"))->setSecimRenkleri(kLacivert, Qt::white);
     ust->layout()->addWidget(sPageControl1);
@@ -355,36 +369,26 @@ bool TForm1::FormCreate()
 
 bool TForm1::GirisYap()
 {
-    const bool tamam = m_girisAdimi ? m_girisAdimi(*this) : (varsayilanGiris(), true);
-    if (!tamam) {
-        ProgramiSonlandir(0);
-        return false;
+    if (m_girisAdimi) {
+        if (!m_girisAdimi(*this)) {
+            ProgramiSonlandir(0);
+            return false;
+        }
+    } else {
+        Tgirisform giris(this);
+        giris.bagim = &bagc;
+        giris.Bilgim = &sbilgi;
+        // Every way out of the window but a successful sign-in has already ended the process.
+        if (giris.exec() != QDialog::Accepted)
+            return false;
     }
     KullaniciTipineUyarla();
     return true;
 }
 
-// Until the sign-in window lands: take the record the server keeps for this workstation.
+// The sign-in window in GirisYap has taken the place of this stand-in.
 void TForm1::varsayilanGiris()
 {
-    const TSonucBilgisi yerel = sbilgi;
-    if (BaglantiKontrol(bagc, 1)) {
-        try {
-            TServerMethods1Client proxy(bagc);
-            if (const TSonucBilgisi* gelen = proxy.BuyukGetir(yerel.BILGISAYARID()); gelen && gelen->Varmi())
-                sbilgi.Kopyala(*gelen);
-        } catch (const UzakHata& h) {
-            DuzMesaj(h.mesaj(), QMessageBox::Critical);
-        }
-        bagc.Close();
-    }
-    if (!sbilgi.Varmi())
-        sbilgi.setMusteriTipi(0); // an unknown workstation is never treated as staff
-    sbilgi.setBILGISAYARID(yerel.BILGISAYARID());
-    sbilgi.setBilgiSayarAdi(yerel.BilgiSayarAdi());
-    sbilgi.setBilgisayarKullanici(yerel.BilgisayarKullanici());
-    sbilgi.setIcip(yerel.Icip());
-    sbilgi.setDisip(QStringLiteral("127.0.0.1"));
 }
 
 void TForm1::KullaniciTipineUyarla()

@@ -12,7 +12,7 @@ namespace zelvar {
 void temaUygula()
 {
     // The tab painter wraps the base style, so every tab row of the program draws counters.
-    QApplication::setStyle(new TTabColorControlStyleHook(QStyleFactory::create(QStringLiteral("Fusion"))));
+    sekmeBoyayicisiniKur(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette p = QApplication::style()->standardPalette();
     p.setColor(QPalette::Highlight, QColor(210, 240, 249));
     p.setColor(QPalette::HighlightedText, Qt::black);

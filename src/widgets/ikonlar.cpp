@@ -42,12 +42,12 @@ QIcon stokDurumIkonu(int durum)
     return QIcon(p);
 }
 
-QIcon simge(Simge s)
+QIcon simge(Simge s, const QColor& renk)
 {
     QPixmap p = tuval(32);
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
-    QPen kalem(kLacivert, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen kalem(renk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     g.setPen(kalem);
     switch (s) {
     case Simge::Menu:

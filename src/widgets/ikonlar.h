@@ -13,7 +13,8 @@ namespace zelvar {
 QIcon stokDurumIkonu(int durum);
 
 enum class Simge { Menu, Ara, Temizle, Stok, Sepet, Siparis, Ekstre, Yeni, Kampanya, Duyuru, Bakiye, Pos, Resim, Evet, Hayir };
-QIcon simge(Simge s);
+// Line icons in `renk` (the header blue unless given).
+QIcon simge(Simge s, const QColor& renk = QColor(0, 64, 128));
 
 // The firm's logo, `genislik` pixels wide.
 QPixmap logo(int genislik, int yukseklik);

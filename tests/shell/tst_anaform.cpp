@@ -1,6 +1,7 @@
 #include "platform/surec.h"
 #include "platform/yapilandirma.h"
 #include "shell/anaform.h"
+#include "shell/uygulama.h"
 #include "widgets/beklesin.h"
 #include "widgets/izgara.h"
 #include "widgets/mesaj.h"
@@ -202,8 +203,26 @@ private Q_SLOTS:
     void aramaKutusuBuyukHarf()
     {
         auto f = girisliForm(0);
-        QTest::keyClicks(f->aramaKutusu(), QStringLiteral("fren çarşı i"));
+        for (QChar c : QStringLiteral("fren çarşı i"))
+            QTest::sendKeyEvent(QTest::Click, f->aramaKutusu(), Qt::Key_unknown, QString(c), Qt::NoModifier);
         QCOMPARE(f->aramaKutusu()->text(), QStringLiteral("FREN ÇARŞI İ"));
+    }
+
+    // With ZELVAR_EKRAN set, the signed-in window of a staff user is saved there for a look.
+    void ekranGoruntusu()
+    {
+        const QString yol = qEnvironmentVariable("ZELVAR_EKRAN");
+        if (yol.isEmpty())
+            QSKIP("ZELVAR_EKRAN yok");
+        temaUygula();
+        auto f = girisliForm(1, [](TSonucBilgisi& b) {
+            b.setADI(QStringLiteral("AHMET"));
+            b.setCariAdi(QStringLiteral("Demir Oto Yedek Parça Ltd. Şti."));
+            b.setSaticiAdi(QStringLiteral("Selin Kaya"));
+        });
+        f->resize(1350, 652);
+        f->sayfalar()->setTabText(1, QStringLiteral("3=Sepet"));
+        QVERIFY(f->grab().save(yol));
     }
 
 private:
