@@ -1,6 +1,7 @@
 #include "anaform.h"
 
-#include "basket/sutunlar.h"
+#include "basket/sepetsayfasi.h"
+#include "catalogue/stoklistesi.h"
 #include "catalogue/sutunlar.h"
 #include "girisformu.h"
 #include "platform/kabuk.h"
@@ -8,6 +9,7 @@
 #include "platform/surec.h"
 #include "platform/yapilandirma.h"
 #include "remote/proxim.h"
+#include "remote/websitesi.h"
 #include "widgets/arayuz.h"
 #include "widgets/baglantikontrol.h"
 #include "widgets/beklesin.h"
@@ -183,15 +185,6 @@ void TForm1::aramaCubuguKur(QWidget* ust)
     QFont f = araedit->font();
     f.setPixelSize(20);
     araedit->setFont(f);
-    // Upper-case entry with Turkish letters (i -> İ); the full search rules live with the search.
-    connect(araedit, &QLineEdit::textEdited, araedit, [this](const QString& metin) {
-        const QString buyuk = QLocale(QLocale::Turkish).toUpper(metin);
-        if (buyuk != metin) {
-            const int imlec = araedit->cursorPosition();
-            araedit->setText(buyuk);
-            araedit->setCursorPosition(imlec);
-        }
-    });
     satir->addWidget(araedit);
 
     SpeedButton2 = new QToolButton(panel);
@@ -240,20 +233,26 @@ void TForm1::sekmeleriKur(QWidget* ust)
     sPageControl1->tabBar()->setPalette(sekmeRengi);
 
     for (const SekmeTanimi& t : kSekmeler) {
-        auto* sayfa = new QWidget(sPageControl1);
-        sayfa->setObjectName(QString::fromLatin1(t.ad));
-        auto* yerlesim = new QVBoxLayout(sayfa);
-        yerlesim->setContentsMargins(0, 0, 0, 0);
-        auto* izgara = new Izgara(sayfa);
-        izgara->setObjectName(QString::fromLatin1(t.izgaraAdi));
-        yerlesim->addWidget(izgara);
+        const QString ad = QString::fromLatin1(t.ad);
+        QWidget* sayfa = nullptr;
+        if (ad == QLatin1String("sstoklistesi")) {
+            sayfa = m_stokListesi = new StokListesi(*this, sPageControl1);
+        } else if (ad == QLatin1String("ssepet")) {
+            sayfa = m_sepetSayfasi = new SepetSayfasi(*this, sPageControl1);
+        } else {
+            // Tabs whose content has not been built yet show an empty grid.
+            sayfa = new QWidget(sPageControl1);
+            auto* yerlesim = new QVBoxLayout(sayfa);
+            yerlesim->setContentsMargins(0, 0, 0, 0);
+            auto* bosIzgara = new Izgara(sayfa);
+            bosIzgara->setObjectName(QString::fromLatin1(t.izgaraAdi));
+            yerlesim->addWidget(bosIzgara);
+        }
+        sayfa->setObjectName(ad);
         sPageControl1->addTab(sayfa, simge(t.simge, Qt::white), QString::fromUtf8(t.baslik));
-        if (qstrcmp(t.ad, "skampanyali") == 0)
+        if (ad == QLatin1String("skampanyali"))
             skampanyali = sayfa;
     }
-    izgara(QStringLiteral("sstoklistesi"))->setSutunlar(stokSutunlari());
-    izgara(QStringLiteral("sstoklistesi"))->setSatirYuksekligi(60);
-    izgara(QStringLiteral("ssepet"))->setSutunlar(sepetSutunlari());
     izgara(QStringLiteral("syeniler"))->setSutunlar(yeniStokSutunlari());
     izgara(QStringLiteral("skampanyali"))->setSutunlar(kampanyaliSutunlari());
     // Until a tab brings its own width rule, its columns share the width by weight.
@@ -315,26 +314,52 @@ void TForm1::altBantKur(QWidget* ust)
     ust->layout()->addWidget(panel);
 }
 
-Izgara* TForm1::izgara(const QString& sekmeAdi) const
+QWidget* TForm1::sayfa(const QString& ad)
 {
-    auto* sayfa = sPageControl1->findChild<QWidget*>(sekmeAdi);
-    if (!sayfa && sekmeAdi == QLatin1String("skampanyali"))
-        sayfa = skampanyali;
-    return sayfa ? sayfa->findChild<Izgara*>() : nullptr;
+    // A removed tab (the campaign tab for some users) still exists as a page.
+    if (ad == QLatin1String("skampanyali"))
+        return skampanyali;
+    return sPageControl1->findChild<QWidget*>(ad);
 }
 
-MesgulGostergesi* TForm1::gosterge(const QString& ad) const
+Izgara* TForm1::izgara(const QString& sekmeAdi)
+{
+    for (const SekmeTanimi& t : kSekmeler)
+        if (sekmeAdi == QLatin1String(t.ad))
+            if (QWidget* s = sayfa(sekmeAdi))
+                return s->findChild<Izgara*>(QString::fromLatin1(t.izgaraAdi));
+    return nullptr;
+}
+
+MesgulGostergesi* TForm1::gosterge(const QString& ad)
 {
     return findChild<MesgulGostergesi*>(ad);
 }
 
+void TForm1::sekmeBasligiYaz(const QString& sayfaAdi, const QString& baslik)
+{
+    if (const int i = sPageControl1->indexOf(sayfa(sayfaAdi)); i >= 0)
+        sPageControl1->setTabText(i, baslik);
+}
+
+void TForm1::sepetiYenile()
+{
+    m_sepetSayfasi->SepetGetir();
+}
+
+const SonucTablosu& TForm1::sepetTablosu() const
+{
+    return m_sepetSayfasi->sepet();
+}
+
+void TForm1::sepetSatiriDuzenle(int sirano)
+{
+    m_sepetSayfasi->SepetSatirDuzenle(sirano);
+}
+
 QString TForm1::anaSayfaAdresi() const
 {
-    QUrl taban(Yapilandirma::gecerli().webTaban);
-    taban.setScheme(QStringLiteral("http"));
-    taban.setPath(QStringLiteral("/"));
-    taban.setQuery(QString());
-    return taban.toString();
+    return AnaSayfaAdresi(Yapilandirma::gecerli().webTaban);
 }
 
 bool TForm1::FormCreate()
@@ -384,11 +409,6 @@ bool TForm1::GirisYap()
     }
     KullaniciTipineUyarla();
     return true;
-}
-
-// The sign-in window in GirisYap has taken the place of this stand-in.
-void TForm1::varsayilanGiris()
-{
 }
 
 void TForm1::KullaniciTipineUyarla()

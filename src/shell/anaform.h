@@ -6,6 +6,7 @@
 
 #include "remote/baglanti.h"
 #include "remote/kayitlar.h"
+#include "widgets/anabaglam.h"
 
 #include <QMainWindow>
 
@@ -23,8 +24,10 @@ namespace zelvar {
 
 class Izgara;
 class MesgulGostergesi;
+class SepetSayfasi;
+class StokListesi;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public AnaBaglam {
     Q_OBJECT
 
 public:
@@ -48,15 +51,28 @@ public:
     // Start-up items run one after another on one worker after AnaBilgiAl.
     void baslangicOgesiEkle(std::function<void(TForm1&)> oge) { m_baslangicOgeleri.push_back(std::move(oge)); }
 
-    TSonucBilgisi& bilgi() { return sbilgi; }
-    Baglanti& baglanti() { return bagc; }
     int acilisAdet() const { return _acilisadet; }
     void setAcilisAdet(int n) { _acilisadet = n; }
 
-    QTabWidget* sayfalar() const { return sPageControl1; }
-    QLineEdit* aramaKutusu() const { return araedit; }
-    Izgara* izgara(const QString& sekmeAdi) const;
-    MesgulGostergesi* gosterge(const QString& ad) const;
+    // What the tabs and dialogs use.
+    TSonucBilgisi& bilgi() override { return sbilgi; }
+    Baglanti& baglanti() override { return bagc; }
+    QWidget* anaPencere() override { return this; }
+    QTabWidget* sayfalar() override { return sPageControl1; }
+    QWidget* sayfa(const QString& ad) override;
+    QLineEdit* aramaKutusu() override { return araedit; }
+    QToolButton* araDugmesi() override { return SpeedButton2; }
+    QToolButton* temizleDugmesi() override { return SpeedButton1; }
+    MesgulGostergesi* gosterge(const QString& ad) override;
+    void sekmeBasligiYaz(const QString& sayfaAdi, const QString& baslik) override;
+    void sepetiYenile() override;
+    const SonucTablosu& sepetTablosu() const override;
+    void sepetSatiriDuzenle(int sirano) override;
+
+    // The grid of a tab page, by the page's name.
+    Izgara* izgara(const QString& sekmeAdi);
+    StokListesi* stokListesi() const { return m_stokListesi; }
+    SepetSayfasi* sepetSayfasi() const { return m_sepetSayfasi; }
 
     // The firm's home page address for the web-site menu item.
     QString anaSayfaAdresi() const;
@@ -74,7 +90,6 @@ private:
     void sekmeleriKur(QWidget* ust);
     void aciklamaKur(QWidget* ust);
     void altBantKur(QWidget* ust);
-    void varsayilanGiris();
 
     TSonucBilgisi sbilgi;
     Baglanti bagc;
@@ -102,6 +117,8 @@ private:
     QPushButton* musteritus = nullptr;
     QTabWidget* sPageControl1 = nullptr;
     QWidget* skampanyali = nullptr;
+    StokListesi* m_stokListesi = nullptr;
+    SepetSayfasi* m_sepetSayfasi = nullptr;
     QLabel* kayanyazi = nullptr;
     QLabel* RealTimeMarquee1 = nullptr;
 };

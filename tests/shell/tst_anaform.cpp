@@ -200,14 +200,6 @@ private Q_SLOTS:
         QVERIFY(f->aramaKutusu()->hasFocus());
     }
 
-    void aramaKutusuBuyukHarf()
-    {
-        auto f = girisliForm(0);
-        for (QChar c : QStringLiteral("fren çarşı i"))
-            QTest::sendKeyEvent(QTest::Click, f->aramaKutusu(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QCOMPARE(f->aramaKutusu()->text(), QStringLiteral("FREN ÇARŞI İ"));
-    }
-
     // With ZELVAR_EKRAN set, the signed-in window of a staff user is saved there for a look.
     void ekranGoruntusu()
     {
