@@ -22,6 +22,8 @@ void temaUygula()
 
 int uygulamaCalistir(int argc, char** argv)
 {
+    // The embedded browser shares GL contexts with the widgets; this must precede the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zelvarotomotiv"));
     QApplication::setApplicationName(QStringLiteral("Zelvar Otomotiv B2B Programı"));
