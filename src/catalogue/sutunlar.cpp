@@ -19,13 +19,25 @@ SutunTanimi s(const char* alan, const char* baslik, int agirlik, bool gorunur, b
     return t;
 }
 
+SutunTanimi ortali(SutunTanimi t)
+{
+    t.hizalama = Qt::AlignHCenter;
+    return t;
+}
+
+SutunTanimi sayacli(SutunTanimi t)
+{
+    t.sayac = true;
+    return t;
+}
+
 } // namespace
 
 QList<SutunTanimi> stokSutunlari()
 {
     return {
         s("DURUM", "Durum", 1, true, true, G::Ikon),
-        s("OEM1", "Oem1", 2, false, true),
+        sayacli(s("OEM1", "Oem1", 2, false, true)), // footer: the row count
         s("OEM2", "Oem2", 2, false, true),
         s("OEM3", "Oem3", 2, false, true),
         s("BARKOD", "Barkod", 2, true, true),
@@ -54,7 +66,7 @@ QList<SutunTanimi> stokSutunlari()
         s("FIYAT", "Liste Fiyatı", 2, false, true, G::Sayi),
         s("Y", "Yeni", 1, true, true, G::Ikon),
         s("K", "Kampanyalı", 1, true, true, G::Ikon),
-        s("INDIRIMYAZI", "İndirim Oran", 2, true, true),
+        ortali(s("INDIRIMYAZI", "İndirim Oran", 2, true, true)),
         s("NETFIYAT", "Net Fiyatı", 2, true, true, G::Sayi),
         s("KDVDAHIL", "KDV Dahil Fiyat", 3, true, true, G::Sayi),
         s("FIYATBILGISI", "Fiyat Bilgisi", 2, false, true, G::Ozel),
@@ -91,7 +103,7 @@ QList<SutunTanimi> yeniStokSutunlari()
         s("K", "Kampanyalı", 1, true, true, G::Ikon),
         s("LISTEFIYAT1", "Liste Fiyatı", 2, true, true, G::Sayi),
         s("KAMPFIYAT", "Kampanyalı Fiyatı", 2, true, true, G::Sayi),
-        s("INDIRIMYAZI", "Indirim Oran", 2, true, true),
+        ortali(s("INDIRIMYAZI", "Indirim Oran", 2, true, true)),
         s("INDIRIM", "İndirim Oran", 1, false, false, G::Sayi),
         s("NETFIYAT", "Net Fiyatı", 2, true, true, G::Sayi),
         s("KDVDAHIL", "KDV Dahil Fiyat", 2, true, true, G::Sayi),
@@ -130,7 +142,7 @@ QList<SutunTanimi> kampanyaliSutunlari()
         s("Y", "Yeni", 1, true, true, G::Ikon),
         s("K", "Kampanyalı", 1, true, true, G::Ikon),
         s("INDIRIM", "İndirim Oran", 1, false, false, G::Sayi),
-        s("INDIRIMYAZI", "İndirim Oran", 2, true, true),
+        ortali(s("INDIRIMYAZI", "İndirim Oran", 2, true, true)),
         s("NETFIYAT", "Net Fiyatı", 2, true, true, G::Sayi),
         s("KDVDAHIL", "KDV Dahil Fiyat", 2, true, true, G::Sayi),
         s("DURUM", "Durum", 1, true, true, G::Ikon),
