@@ -257,6 +257,8 @@ void TForm1::sekmeleriKur(QWidget* ust)
     izgara(QStringLiteral("skampanyali"))->setSutunlar(kampanyaliSutunlari());
     // Until a tab brings its own width rule, its columns share the width by weight.
     for (const SekmeTanimi& t : kSekmeler) {
+        if (qstrcmp(t.ad, "sstoklistesi") == 0 || qstrcmp(t.ad, "ssepet") == 0)
+            continue; // these two lay out their own columns
         Izgara* g = izgara(QString::fromLatin1(t.ad));
         connect(g, &Izgara::boyutDegisti, g, [g] { g->agirligaGoreBoyutla(); });
     }
