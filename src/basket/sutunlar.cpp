@@ -75,12 +75,23 @@ QList<SutunTanimi> sepetSutunlari()
         s("OZELKOD", "Özel Kod", 1, GizliSunulan),
         s("PKOD", nullptr, 1, GizliSunulan),
         s("DURUM", "Durum", 1, Gorunur, G::Ikon),
-        s("KALAN", "Kalan", 1, GizliSunulmayan),
+        s("KALAN", "Kalan", 1, GizliSunulmayan, G::Sayi),
         s("INDIRIMORANI4", nullptr, 0, GizliSunulan, G::Sayi),
     };
-    for (auto& t : l)
+    for (auto& t : l) {
+        // Footer: the number of lines under the order date, the quantity and net sums.
         if (t.alan == QLatin1String("MIKTAR") || t.alan == QLatin1String("NETTUTAR"))
             t.toplam = true;
+        if (t.alan == QLatin1String("VERILISTARIHI"))
+            t.sayac = true;
+        // The tick is always shown, changed only through its actions and no search target.
+        if (t.alan == QLatin1String("SEC")) {
+            t.sunulan = false;
+            t.aramada = false;
+        }
+        if (t.alan == QLatin1String("INDIRIMYAZI"))
+            t.hizalama = Qt::AlignHCenter;
+    }
     return l;
 }
 

@@ -87,10 +87,10 @@ QIcon simge(Simge s, const QColor& renk)
         g.drawEllipse(QRectF(4, 4, 24, 24));
         break;
     case Simge::Kampanya:
-        g.setBrush(QColor(220, 50, 50));
+        g.setBrush(renk);
         g.setPen(Qt::NoPen);
         g.drawEllipse(QRectF(4, 4, 24, 24));
-        g.setPen(QPen(Qt::white, 2.5));
+        g.setPen(QPen(renk.lightness() > 160 ? kLacivert : QColor(Qt::white), 2.5));
         g.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("%"));
         break;
     case Simge::Duyuru:
