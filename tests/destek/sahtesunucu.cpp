@@ -22,7 +22,8 @@ SahteSunucu::SahteSunucu(Cevaplayici c) : m_cevaplayici(std::move(c))
         }
         hazir.notify_one();
         while (!m_dur) {
-            if (!dinleyici.waitForNewConnection(50))
+            // Several clients may connect at once: serve the queued ones before waiting again.
+            if (!dinleyici.hasPendingConnections() && !dinleyici.waitForNewConnection(50))
                 continue;
             std::unique_ptr<QTcpSocket> s(dinleyici.nextPendingConnection());
             QByteArray tampon;
