@@ -2,10 +2,10 @@
 
 // The command line of zelvarb2b-server:
 //   zelvarb2b-server [--data DIR] [--port N] [--web-port N] [--demo-items N] [--listen ADDR]
-//                    [--client-version N] [--db SPEC]
+//                    [--client-version N] [--db DB]
 //   zelvarb2b-server register [--data DIR] (--id ID | --this-workstation) --user NAME
-//                    --password PW --kind K --account CARINO [--db SPEC]
-//   zelvarb2b-server demo-users [--data DIR] [--db SPEC]
+//                    --password PW --kind K --account CARINO [--db DB]
+//   zelvarb2b-server demo-users [--data DIR] [--db DB]
 
 #include <QHostAddress>
 #include <QString>

@@ -13,9 +13,7 @@ Baglanti::Baglanti() : m_cerceveSiniri(tel::kVarsayilanCerceveSiniri)
         {QStringLiteral("CommunicationProtocol"), QStringLiteral("tcp/ip")},
         {QStringLiteral("Port"), QStringLiteral("9090")},
         {QStringLiteral("HostName"), QStringLiteral("localhost")},
-        {QStringLiteral("DatasnapContext"), QStringLiteral("datasnap/")},
         {QStringLiteral("Filters"), QStringLiteral("{}")},
-        {QStringLiteral("DSProxyPort"), QStringLiteral("8090")},
     };
 }
 

@@ -21,12 +21,10 @@ public:
     Baglanti(const Baglanti&) = delete;
     Baglanti& operator=(const Baglanti&) = delete;
 
-    // Parameter list: "HostName", "Port", "CommunicationProtocol", "DatasnapContext",
-    // "Filters", "DSProxyPort". Only HostName and Port are read.
+    // Parameter list: "HostName", "Port", "CommunicationProtocol" ("tcp/ip") and "Filters"
+    // ("{}": no compression, no encryption). Only HostName and Port are read.
     QMap<QString, QString>& Params() { return m_params; }
     const QMap<QString, QString>& Params() const { return m_params; }
-    QString ConnectionName() const { return QStringLiteral("DataSnapCONNECTION"); }
-    QString DriverName() const { return QStringLiteral("DataSnap"); }
 
     // Same parameters and limits, closed.
     std::unique_ptr<Baglanti> Clone() const;

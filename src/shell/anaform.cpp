@@ -297,11 +297,11 @@ void TForm1::altBantKur(QWidget* ust)
     auto* dikey = new QVBoxLayout(panel);
     dikey->setContentsMargins(0, 0, 0, 0);
     dikey->setSpacing(0);
-    RealTimeMarquee1 = new QLabel(panel);
-    RealTimeMarquee1->setObjectName(QStringLiteral("RealTimeMarquee1"));
-    RealTimeMarquee1->setFixedHeight(0);
-    RealTimeMarquee1->hide();
-    dikey->addWidget(RealTimeMarquee1);
+    altBantResmi = new QLabel(panel);
+    altBantResmi->setObjectName(QStringLiteral("altBantResmi"));
+    altBantResmi->setFixedHeight(0);
+    altBantResmi->hide();
+    dikey->addWidget(altBantResmi);
     kayanyazi = new QLabel(panel);
     kayanyazi->setObjectName(QStringLiteral("kayanyazi"));
     kayanyazi->setFixedHeight(40);

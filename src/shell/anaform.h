@@ -120,7 +120,7 @@ private:
     StokListesi* m_stokListesi = nullptr;
     SepetSayfasi* m_sepetSayfasi = nullptr;
     QLabel* kayanyazi = nullptr;
-    QLabel* RealTimeMarquee1 = nullptr;
+    QLabel* altBantResmi = nullptr;
 };
 
 } // namespace zelvar
