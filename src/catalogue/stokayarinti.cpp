@@ -182,7 +182,13 @@ Tstokayarinti::Tstokayarinti(QWidget* owner, int _stokno) : QDialog(owner), m_st
     adet->setFocus();
 }
 
-Tstokayarinti::~Tstokayarinti() = default;
+Tstokayarinti::~Tstokayarinti()
+{
+    // The controls outlive this object's own part while the dialog is torn down; their last
+    // signals must not reach Hesapla then.
+    for (QObject* c : findChildren<QObject*>())
+        QObject::disconnect(c, nullptr, this, nullptr);
+}
 
 int Tstokayarinti::hesapMiktari() const
 {

@@ -118,15 +118,20 @@ StokListesi::StokListesi(AnaBaglam& ana, QWidget* ust) : QWidget(ust), m_ana(ana
     connect(m_yerlesimZamani, &QTimer::timeout, this, &StokListesi::StokSutunlariAyarla);
     connect(g, &Izgara::boyutDegisti, m_yerlesimZamani, qOverload<>(&QTimer::start));
 
-    if (QLineEdit* araedit = m_ana.aramaKutusu())
-        araedit->installEventFilter(this);
+    m_araedit = m_ana.aramaKutusu();
+    if (m_araedit)
+        m_araedit->installEventFilter(this);
     if (QToolButton* ara = m_ana.araDugmesi())
         connect(ara, &QToolButton::clicked, this, &StokListesi::SpeedButton2Click);
     if (QToolButton* temizle = m_ana.temizleDugmesi())
         connect(temizle, &QToolButton::clicked, this, &StokListesi::SpeedButton1Click);
 }
 
-StokListesi::~StokListesi() = default;
+StokListesi::~StokListesi()
+{
+    if (m_araedit)
+        m_araedit->removeEventFilter(this);
+}
 
 const SonucTablosu& StokListesi::stok() const
 {
@@ -193,10 +198,10 @@ void StokListesi::araeditKeyPress(QChar& Key)
 
 bool StokListesi::eventFilter(QObject* nesne, QEvent* olay)
 {
-    QLineEdit* araedit = m_ana.aramaKutusu();
-    if (nesne != araedit)
+    if (!m_araedit || nesne != m_araedit)
         return QWidget::eventFilter(nesne, olay);
     if (olay->type() == QEvent::KeyPress) {
+        auto* araedit = static_cast<QLineEdit*>(nesne);
         auto* t = static_cast<QKeyEvent*>(olay);
         if (t->key() == Qt::Key_Return || t->key() == Qt::Key_Enter) {
             QChar k(u'\r');

@@ -8,6 +8,8 @@
 
 #include "remote/sonuctablosu.h"
 
+#include <QLineEdit>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -93,6 +95,9 @@ private:
     int pencereGenisligi() const;
 
     AnaBaglam& m_ana;
+    // Kept from construction: the filter also sees the box's last events while the main
+    // window is being torn down, when the window can no longer be asked for it.
+    QPointer<QObject> m_araedit;
     Izgara* cxGrid1DBTableView1 = nullptr;
     QTimer* m_yerlesimZamani = nullptr;
     std::function<int()> m_pencereGenisligi;
