@@ -233,9 +233,60 @@ bool IzgaraSuzgeci::filterAcceptsRow(int kaynakSatir, const QModelIndex&) const
 void IzgaraSuzgeci::sort(int column, Qt::SortOrder order)
 {
     // The collation follows the locale in force when the user sorts.
-    if (m_harmanlayici.locale() != QLocale())
+    if (m_harmanlayici.locale() != QLocale()) {
         m_harmanlayici = QCollator(QLocale());
+        anahtarlariSil();
+    }
     QSortFilterProxyModel::sort(column, order);
+}
+
+void IzgaraSuzgeci::setSourceModel(QAbstractItemModel* kaynak)
+{
+    if (sourceModel())
+        disconnect(sourceModel(), nullptr, this, nullptr);
+    // Connected before the base class connects its own handlers, so the keys are gone before
+    // the base class re-sorts after a change.
+    if (kaynak) {
+        auto sil = [this] { anahtarlariSil(); };
+        connect(kaynak, &QAbstractItemModel::modelAboutToBeReset, this, sil);
+        connect(kaynak, &QAbstractItemModel::dataChanged, this, sil);
+        connect(kaynak, &QAbstractItemModel::rowsAboutToBeInserted, this, sil);
+        connect(kaynak, &QAbstractItemModel::rowsAboutToBeRemoved, this, sil);
+        connect(kaynak, &QAbstractItemModel::rowsAboutToBeMoved, this, sil);
+        connect(kaynak, &QAbstractItemModel::layoutAboutToBeChanged, this, sil);
+    }
+    anahtarlariSil();
+    QSortFilterProxyModel::setSourceModel(kaynak);
+}
+
+void IzgaraSuzgeci::anahtarlariSil() const
+{
+    m_anahtarSutunu = -1;
+    m_metinSutunu = false;
+    m_anahtarlar.clear();
+}
+
+void IzgaraSuzgeci::anahtarlariHazirla(int sutun) const
+{
+    m_anahtarSutunu = sutun;
+    m_metinSutunu = false;
+    m_anahtarlar.clear();
+    const QAbstractItemModel* kaynak = sourceModel();
+    const int satirlar = kaynak->rowCount();
+    std::vector<std::optional<QCollatorSortKey>> anahtarlar;
+    anahtarlar.reserve(static_cast<size_t>(satirlar));
+    for (int r = 0; r < satirlar; ++r) {
+        const QVariant v = kaynak->index(r, sutun).data(sortRole());
+        if (!v.isValid()) {
+            anahtarlar.emplace_back(std::nullopt);
+            continue;
+        }
+        if (v.typeId() != QMetaType::QString)
+            return; // not a text column: typed comparison
+        anahtarlar.emplace_back(m_harmanlayici.sortKey(v.toString()));
+    }
+    m_metinSutunu = true;
+    m_anahtarlar = std::move(anahtarlar);
 }
 
 namespace {
@@ -277,7 +328,21 @@ bool IzgaraSuzgeci::kucuk(const QVariant& sol, const QVariant& sag) const
 
 bool IzgaraSuzgeci::lessThan(const QModelIndex& sol, const QModelIndex& sag) const
 {
-    return kucuk(sol.data(Qt::UserRole), sag.data(Qt::UserRole));
+    if (sol.column() == sag.column()) {
+        if (m_anahtarSutunu != sol.column())
+            anahtarlariHazirla(sol.column());
+        const auto n = m_anahtarlar.size();
+        if (m_metinSutunu && static_cast<size_t>(sol.row()) < n && static_cast<size_t>(sag.row()) < n) {
+            const auto& a = m_anahtarlar[static_cast<size_t>(sol.row())];
+            const auto& b = m_anahtarlar[static_cast<size_t>(sag.row())];
+            if (!a) // empty cells come first
+                return b.has_value();
+            if (!b)
+                return false;
+            return a->compare(*b) < 0;
+        }
+    }
+    return kucuk(sol.data(sortRole()), sag.data(sortRole()));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -12,6 +12,9 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 
+#include <optional>
+#include <vector>
+
 namespace zelvar {
 
 inline const QColor kBaslikArka(0, 64, 128);
@@ -117,14 +120,23 @@ public:
     bool kucuk(const QVariant& sol, const QVariant& sag) const;
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    void setSourceModel(QAbstractItemModel* kaynak) override;
 
 protected:
     bool filterAcceptsRow(int kaynakSatir, const QModelIndex& parent) const override;
     bool lessThan(const QModelIndex& sol, const QModelIndex& sag) const override;
 
 private:
+    // Text columns sort by collation keys made once per load: comparing texts through the
+    // collator on every comparison made re-sorting a large result stall the interface.
+    void anahtarlariHazirla(int sutun) const;
+    void anahtarlariSil() const;
+
     QHash<int, QString> m_filtreler;
     QCollator m_harmanlayici;
+    mutable int m_anahtarSutunu = -1;
+    mutable bool m_metinSutunu = false;
+    mutable std::vector<std::optional<QCollatorSortKey>> m_anahtarlar;
 };
 
 class IzgaraTemsilcisi : public QStyledItemDelegate {

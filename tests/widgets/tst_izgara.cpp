@@ -496,6 +496,32 @@ private slots:
         QCOMPARE(izgara->altBilgiMetni(u"MIKTAR"), QString());
     }
 
+    // Text columns sort in Turkish order with empty cells first, and a new table or a local
+    // change is sorted on its own values, not on the previous table's.
+    void metinSiralamasiYenilenir()
+    {
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+        izgara->gorunum()->sortByColumn(C_ADI, Qt::AscendingOrder);
+        auto adlar = [this] {
+            QStringList l;
+            for (int i = 0; i < izgara->gorunenSatirSayisi(); ++i)
+                l << izgara->tablo().metin(izgara->tabloSatiri(i), u"ADI");
+            return l;
+        };
+        QCOMPARE(adlar(), (QStringList{QStringLiteral("cam"), QStringLiteral("Çanta"), QStringLiteral("çelik"),
+                                       QStringLiteral("ılık"), QStringLiteral("Işık"), QStringLiteral("İnce")}));
+
+        SonucTablosu yeni = ornekTablo(3); // Çanta, cam, Işık in table order
+        yeni.yazBos(1, yeni.sutunBul(u"ADI"));
+        izgara->yukle(std::move(yeni));
+        QCOMPARE(adlar(), (QStringList{QString(), QStringLiteral("Çanta"), QStringLiteral("Işık")}));
+
+        izgara->model()->tablo().yazMetin(0, izgara->tablo().sutunBul(u"ADI"), QStringLiteral("Zımba"));
+        izgara->model()->satirDegisti(0);
+        QCOMPARE(adlar(), (QStringList{QString(), QStringLiteral("Işık"), QStringLiteral("Zımba")}));
+        QLocale::setDefault(QLocale::c());
+    }
+
     void gorunus()
     {
         QPixmap kirmizi(24, 24);
