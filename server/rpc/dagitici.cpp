@@ -51,39 +51,7 @@ TabloYazici::TabloYazici(JsonYazici& y, std::span<const SutunTanimi> sutunlar) :
 
 void TabloYazici::kacisli(std::string_view s)
 {
-    static const char hex[] = "0123456789abcdef";
-    m_satirlar.push_back('"');
-    size_t bas = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        m_satirlar.append(s.data() + bas, i - bas);
-        bas = i + 1;
-        switch (c) {
-        case '"':
-            m_satirlar.append("\\\"");
-            break;
-        case '\\':
-            m_satirlar.append("\\\\");
-            break;
-        case '\n':
-            m_satirlar.append("\\n");
-            break;
-        case '\r':
-            m_satirlar.append("\\r");
-            break;
-        case '\t':
-            m_satirlar.append("\\t");
-            break;
-        default: {
-            const char kacis[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]};
-            m_satirlar.append(kacis, 6);
-        }
-        }
-    }
-    m_satirlar.append(s.data() + bas, s.size() - bas);
-    m_satirlar.push_back('"');
+    jsonMetniEkle(m_satirlar, s);
 }
 
 void TabloYazici::satirBasla()

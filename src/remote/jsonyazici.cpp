@@ -60,29 +60,7 @@ void JsonYazici::anahtar(std::string_view ad)
 
 void JsonYazici::kacisliYaz(std::string_view s)
 {
-    static const char hex[] = "0123456789abcdef";
-    m_veri.append('"');
-    size_t bas = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        m_veri.append(s.data() + bas, static_cast<qsizetype>(i - bas));
-        bas = i + 1;
-        switch (c) {
-        case '"': m_veri.append("\\\""); break;
-        case '\\': m_veri.append("\\\\"); break;
-        case '\n': m_veri.append("\\n"); break;
-        case '\r': m_veri.append("\\r"); break;
-        case '\t': m_veri.append("\\t"); break;
-        default: {
-            const char kacis[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]};
-            m_veri.append(kacis, 6);
-        }
-        }
-    }
-    m_veri.append(s.data() + bas, static_cast<qsizetype>(s.size() - bas));
-    m_veri.append('"');
+    jsonMetniEkle(m_veri, s);
 }
 
 void JsonYazici::metin(QStringView s)

@@ -14,6 +14,36 @@
 
 namespace zelvar {
 
+// Appends `utf8` to `hedef` as a JSON string literal (quotes, backslashes and control
+// characters escaped). Works on any byte buffer with push_back and append(pointer, length).
+template <typename Tampon>
+void jsonMetniEkle(Tampon& hedef, std::string_view utf8)
+{
+    static constexpr char hex[] = "0123456789abcdef";
+    hedef.push_back('"');
+    size_t bas = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        hedef.append(utf8.data() + bas, i - bas);
+        bas = i + 1;
+        switch (c) {
+        case '"': hedef.append("\\\"", 2); break;
+        case '\\': hedef.append("\\\\", 2); break;
+        case '\n': hedef.append("\\n", 2); break;
+        case '\r': hedef.append("\\r", 2); break;
+        case '\t': hedef.append("\\t", 2); break;
+        default: {
+            const char kacis[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 15]};
+            hedef.append(kacis, 6);
+        }
+        }
+    }
+    hedef.append(utf8.data() + bas, utf8.size() - bas);
+    hedef.push_back('"');
+}
+
 class JsonYazici {
 public:
     JsonYazici();
